@@ -1,0 +1,14 @@
+// One WM_PAINT's device context.
+#include "PaintDC.h"
+
+#include "Wnd.h"
+
+CPaintDC::CPaintDC(CWnd* wnd) : m_hWnd(wnd->m_hWnd)
+{
+    m_hDC = BeginPaint(m_hWnd, &m_ps);
+}
+
+CPaintDC::~CPaintDC()
+{
+    EndPaint(m_hWnd, &m_ps);
+}
