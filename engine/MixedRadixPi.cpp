@@ -9,19 +9,6 @@
 
 namespace {
 
-// Digits wrap as 32-bit two's complement. Signed overflow is undefined in
-// C++, so the wrapping is done in unsigned arithmetic and converted back
-// (a conversion that C++20 defines as modular).
-std::int32_t WrapAdd(std::int32_t a, std::int32_t b)
-{
-    return static_cast<std::int32_t>(static_cast<std::uint32_t>(a) + static_cast<std::uint32_t>(b));
-}
-
-std::int32_t WrapMul(std::int32_t a, std::int32_t b)
-{
-    return static_cast<std::int32_t>(static_cast<std::uint32_t>(a) * static_cast<std::uint32_t>(b));
-}
-
 // Weights w0 .. w10 are fixed bit patterns, not products computed here: two
 // of them (w4, w8) lie one unit in the last place below the nearest double,
 // and the value represented must come out with exactly these bits.
@@ -91,23 +78,42 @@ void CMixedRadixPi::Refresh()
         m_onRefresh();
 }
 
+void CMixedRadixPi::StepDone(Step step, int position)
+{
+    m_step = step;
+    m_stepPosition = position;
+    Refresh();
+}
+
+// Digits wrap as 32-bit two's complement. The exact result is formed in 64
+// bits, where no digit arithmetic can overflow (signed overflow would be
+// undefined), and taken modulo 2^32 by the conversion, which C++20 defines.
+std::int32_t CMixedRadixPi::Wrap(int k, std::int64_t exact)
+{
+    const auto wrapped = static_cast<std::int32_t>(exact);
+    if (wrapped != exact)
+        m_wrapped[k] = true;
+    return wrapped;
+}
+
 void CMixedRadixPi::InitializePi()
 {
     std::fill(std::begin(m_digit), std::end(m_digit), 2);
     std::fill(m_unseen + kShown, std::end(m_unseen), 2);
+    std::fill(std::begin(m_wrapped), std::end(m_wrapped), false);
     m_piDigits.clear();
     m_pendingPlaces = 1;
-    Refresh();
+    StepDone(Step::InitializePi);
 }
 
 void CMixedRadixPi::MultiplyByTen()
 {
-    for (auto& d : m_digit)
-        d = WrapMul(d, 10);
+    for (int k = 0; k < kShown; ++k)
+        m_digit[k] = Wrap(k, m_digit[k] * std::int64_t{10});
     for (int k = kShown; k < kPositions; ++k)
-        m_unseen[k] = WrapMul(m_unseen[k], 10);
+        m_unseen[k] = Wrap(k, m_unseen[k] * std::int64_t{10});
     m_pendingPlaces = std::min(m_pendingPlaces + 1, kMaxPendingPlaces);
-    Refresh();
+    StepDone(Step::MultiplyByTen);
 }
 
 void CMixedRadixPi::ReducePosition(int k)
@@ -117,8 +123,8 @@ void CMixedRadixPi::ReducePosition(int k)
     const std::int32_t m = 2 * k + 1;
     const std::int32_t q = m_digit[k] / m;
     m_digit[k] = m_digit[k] % m;
-    m_digit[k - 1] = WrapAdd(m_digit[k - 1], WrapMul(q, k));
-    Refresh();
+    m_digit[k - 1] = Wrap(k - 1, m_digit[k - 1] + std::int64_t{q} * k);
+    StepDone(Step::ReducePosition, k);
 }
 
 void CMixedRadixPi::ReduceUnseen()
@@ -130,10 +136,10 @@ void CMixedRadixPi::ReduceUnseen()
         const std::int32_t m = 2 * k + 1;
         const std::int32_t q = m_unseen[k] / m;
         m_unseen[k] = m_unseen[k] % m;
-        m_unseen[k - 1] = WrapAdd(m_unseen[k - 1], WrapMul(k, q));
+        m_unseen[k - 1] = Wrap(k - 1, m_unseen[k - 1] + std::int64_t{q} * k);
     }
     m_digit[kShown - 1] = m_unseen[kShown - 1];
-    Refresh();
+    StepDone(Step::ReduceUnseen);
 }
 
 void CMixedRadixPi::ExtractDigits()
@@ -154,7 +160,7 @@ void CMixedRadixPi::ExtractDigits()
         m_digit[0] = last - '0';
         m_pendingPlaces = 1;
     }
-    Refresh();
+    StepDone(Step::ExtractDigits);
 }
 
 void CMixedRadixPi::ReduceAll()

@@ -44,6 +44,20 @@ public:
     // leading zero, so the extraction pads position 0 to this width.
     int m_pendingPlaces = 1;
 
+    // The primitive step that ran last, and for a single Reduce its
+    // position: an owner's refresh can then tell the steps of a composite
+    // operation apart without knowing how the composite is made.
+    enum class Step { None, InitializePi, MultiplyByTen, ReducePosition, ReduceUnseen, ExtractDigits };
+    Step m_step = Step::None;
+    int m_stepPosition = 0;
+
+    // Set for a position whose multiplication or carry left the 32-bit range,
+    // so that its digit is no longer the algorithm's; cleared by InitializePi.
+    bool m_wrapped[kPositions] = {};
+
 private:
+    void StepDone(Step step, int position = 0);
+    std::int32_t Wrap(int k, std::int64_t exact);
+
     std::function<void()> m_onRefresh;
 };
