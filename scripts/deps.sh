@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
     cmake ninja-build g++ libgtest-dev libbenchmark-dev libboost-dev
     g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
-    wine wine64 xvfb xauth xdotool x11-utils imagemagick
+    wine wine64 fonts-wine xvfb xauth xdotool x11-utils imagemagick
 )
 
 missing=()

@@ -5,8 +5,8 @@ repo=$(cd "$(dirname "$0")/.." && pwd)
 "$repo/scripts/deps.sh"
 "$repo/scripts/build.sh" mingw Pelonix >/dev/null
 if [ -z "${DISPLAY:-}" ]; then
-    echo "Pelonix needs a display: run this from a desktop session, or set DISPLAY" >&2
-    echo "(for a virtual one: xvfb-run scripts/run.sh)." >&2
+    echo "Pelonix is a desktop program and there is no display: run this from a" >&2
+    echo "desktop session, or set DISPLAY to an X display you can see." >&2
     exit 1
 fi
 # F1 may start Wine's own help viewer here, unlike in the tests.

@@ -24,9 +24,9 @@ shoot() {
 
 timeout 120 wine explorer "$desktop" "$bin/Pelonix.exe" &
 app=$!
-timeout 60 wine explorer "$desktop" "$bin/pelonix-drive.exe" 1012 1027 1027
+timeout 60 wine explorer "$desktop" "$bin/tests/pelonix-drive.exe" 1012 1027 1027
 shoot "$out/pelonix.png"
-timeout 60 wine explorer "$desktop" "$bin/pelonix-drive.exe" about
+timeout 60 wine explorer "$desktop" "$bin/tests/pelonix-drive.exe" about
 shoot "$out/about.png"
 timeout 30 wineserver -k || true
 wait $app 2>/dev/null || true
