@@ -37,6 +37,18 @@ RECT WorkAreaOf(HWND window)
     return info.rcWork;
 }
 
+// The dialog manager makes a push button the default one when Tab brings
+// the focus to it, but not when a click does; Enter would then still press
+// the old default button ("Done") instead of the one that has the focus. A
+// clicked push button that keeps the focus is made the default here the same
+// way, through WM_NEXTDLGCTL, which also gives the old one its plain look.
+void MakeFocusedButtonDefault(HWND dialog, HWND control)
+{
+    if (control && control == GetFocus() && GetParent(control) == dialog &&
+        (SendMessageA(control, WM_GETDLGCODE, 0, 0) & DLGC_UNDEFPUSHBUTTON))
+        SendMessageA(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(control), TRUE);
+}
+
 }  // namespace
 
 CDialog::CDialog(UINT templateId, CWnd* parent) : m_nIDHelp(templateId), m_pParentWnd(parent)
@@ -172,6 +184,8 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND window, UINT message, WPARAM wParam, L
             dialog->CenterWindow();
             return dialog->OnInitDialog();
         }
+        if (message == WM_COMMAND && HIWORD(wParam) == BN_CLICKED)
+            MakeFocusedButtonDefault(window, reinterpret_cast<HWND>(lParam));
         LRESULT result = 0;
         const bool handled = dialog->HandleMessage(message, wParam, lParam, result);
         if (message == WM_NCDESTROY) {
