@@ -7,6 +7,9 @@
 
 #include <windows.h>
 
+#include <utility>
+#include <vector>
+
 class CDataExchange;
 
 // A message map of a window class T.
@@ -37,7 +40,9 @@ public:
     }
     BOOL IsIconic() const { return ::IsIconic(m_hWnd); }
     void GetClientRect(LPRECT rect) const { ::GetClientRect(m_hWnd, rect); }
-    HWND GetDlgItem(int id) const { return ::GetDlgItem(m_hWnd, id); }
+    // The child control with this identifier; each is looked up in Windows
+    // once and then remembered.
+    HWND GetDlgItem(int id) const;
 
     HWND m_hWnd = nullptr;
 
@@ -60,4 +65,5 @@ protected:
 
 private:
     bool m_wantsDefault = false;
+    mutable std::vector<std::pair<int, HWND>> m_controls;  // identifier, control
 };
