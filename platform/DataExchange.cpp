@@ -5,6 +5,8 @@
 #include "WinApp.h"
 #include "Wnd.h"
 
+#include <optional>
+
 namespace {
 
 // Reads a window's whole text: the length first, then the text; a read that
@@ -105,16 +107,8 @@ void DDX_Text(CDataExchange* pDX, int id, double& value)
 
 void DDX_Text(CDataExchange* pDX, int id, std::string& value)
 {
-    if (pDX->m_bFailed)
-        return;
-    if (!pDX->m_bSaveAndValidate) {
-        pDX->WriteText(id, value);
-        return;
-    }
-    std::string text;
-    if (!pDX->ReadText(id, text)) {
-        pDX->Fail(id, "The text could not be read.");
-        return;
-    }
-    pDX->Defer([&value, t = std::move(text)] { value = t; });
+    // Any text is a valid text: only a read that comes back short fails.
+    ExchangeParsed(
+        pDX, id, value, [](const std::string& v) { return v; },
+        [](const std::string& t) { return std::optional<std::string>(t); }, "The text could not be read.");
 }
