@@ -235,15 +235,19 @@ std::optional<std::string> PelonixProcess::Text(HWND window)
     return std::string(buffer.data(), static_cast<std::size_t>(*copied));
 }
 
+bool PelonixProcess::HeldByDebugger()
+{
+    BOOL debugged = FALSE;
+    if (!CheckRemoteDebuggerPresent(m_process.hProcess, &debugged) || !debugged)
+        return false;
+    Fail("the program has crashed: a debugger holds it");
+    return true;
+}
+
 bool PelonixProcess::Lost()
 {
-    if (WaitForSingleObject(m_process.hProcess, 0) != WAIT_OBJECT_0) {
-        BOOL debugged = FALSE;
-        if (!CheckRemoteDebuggerPresent(m_process.hProcess, &debugged) || !debugged)
-            return false;
-        Fail("the program has crashed: a debugger holds it");
-        return true;
-    }
+    if (WaitForSingleObject(m_process.hProcess, 0) != WAIT_OBJECT_0)
+        return HeldByDebugger();
     DWORD code = 0;
     GetExitCodeProcess(m_process.hProcess, &code);
     Fail("the program ended, status " + std::to_string(code));
@@ -280,9 +284,11 @@ bool PelonixProcess::WaitForWindowGone(HWND window, DWORD deadlineMs)
 
 std::optional<DWORD> PelonixProcess::WaitForExit(DWORD deadlineMs)
 {
+    // Ending is what is waited for here, so only a crash counts as lost:
+    // the process may end at any moment between two checks.
     const ULONGLONG start = GetTickCount64();
     while (WaitForSingleObject(m_process.hProcess, kPollMs) != WAIT_OBJECT_0) {
-        if (Lost())
+        if (HeldByDebugger())
             return std::nullopt;
         if (Elapsed(start, deadlineMs)) {
             Fail("the program did not end within " + std::to_string(deadlineMs) + " ms");

@@ -80,6 +80,8 @@ private:
     // it has ended, or it has crashed and a debugger holds it (Wine's crash
     // dialog, where the prefix shows one).
     bool Lost();
+    // True, with Error() saying so, while a debugger holds the crashed program.
+    bool HeldByDebugger();
 
     PROCESS_INFORMATION m_process = {};
     HWND m_dialog = nullptr;
