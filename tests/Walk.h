@@ -1,5 +1,6 @@
-// Test helper: runs a walk written as short operation names, such as
-// "init one-more*15 mul", on an engine.
+// Test helper: a walk written as short operation names, such as
+// "init one-more*15 mul", as its single operations, and run on an engine.
+// An unknown name throws std::invalid_argument.
 #pragma once
 
 #include "MixedRadixPi.h"
@@ -8,9 +9,11 @@
 #include <sstream>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
-inline void RunWalk(CMixedRadixPi& pi, const std::string& walk)
+inline std::vector<const Operation*> ParseWalk(const std::string& walk)
 {
+    std::vector<const Operation*> ops;
     std::istringstream in(walk);
     std::string step;
     while (in >> step) {
@@ -22,9 +25,15 @@ inline void RunWalk(CMixedRadixPi& pi, const std::string& walk)
         const Operation* op = FindOperation(step);
         if (!op)
             throw std::invalid_argument("unknown operation " + step);
-        for (int i = 0; i < times; ++i)
-            op->apply(pi);
+        ops.insert(ops.end(), static_cast<std::size_t>(times), op);
     }
+    return ops;
+}
+
+inline void RunWalk(CMixedRadixPi& pi, const std::string& walk)
+{
+    for (const Operation* op : ParseWalk(walk))
+        op->apply(pi);
 }
 
 // An engine as the dialog holds it after start-up: weights filled, no owner.

@@ -9,6 +9,7 @@
 
 #include "MixedRadixPi.h"
 #include "Operation.h"
+#include "OperationButtons.h"
 #include "TextConversion.h"
 #include "resource.h"
 
@@ -16,10 +17,6 @@
 #include <string>
 
 namespace {
-
-// The buttons in the order of the operations table.
-constexpr std::array<int, 15> kButtons = {1012, 1014, 1015, 1016, 1017, 1018, 1019, 1020,
-                                          1021, 1022, 1023, 1024, 1026, 1027, 1028};
 
 // The twelve fields: the ten digits, the value and the digits of pi.
 constexpr std::array<int, 12> kFields = {IDC_DIGIT0,     IDC_DIGIT0 + 1, IDC_DIGIT0 + 2, IDC_DIGIT0 + 3,
@@ -62,8 +59,8 @@ INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM)
             EndDialog(window, LOWORD(wParam));
             return TRUE;
         }
-        for (std::size_t i = 0; i < kButtons.size(); ++i) {
-            if (kButtons[i] == LOWORD(wParam)) {
+        for (std::size_t i = 0; i < kOperationButtons.size(); ++i) {
+            if (kOperationButtons[i] == LOWORD(wParam)) {
                 Operations()[i].apply(*g_pi);
                 return TRUE;
             }

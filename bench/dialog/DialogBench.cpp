@@ -9,6 +9,7 @@
 // Both end the program with "Done" and print "name value" lines: times in
 // milliseconds, memory in KB.
 #include "PelonixProcess.h"
+#include "resource.h"
 
 #include <psapi.h>
 
@@ -19,9 +20,6 @@
 #include <vector>
 
 namespace {
-
-constexpr int kInitializePi = 1012;
-constexpr int kOneMoreDigit = 1027;
 
 double Now()
 {
@@ -87,7 +85,7 @@ int Presses(const char* exe, int count)
     PelonixProcess program(exe, {}, 120000);
     if (!program.Started())
         return Fail(program, "start");
-    if (!program.Press(kInitializePi))
+    if (!program.Press(IDC_INITIALIZE_PI))
         return Fail(program, "Initialize Pi");
     UpdateWindow(program.Dialog());
     std::vector<double> handled, painted;
@@ -95,7 +93,7 @@ int Presses(const char* exe, int count)
     painted.reserve(static_cast<std::size_t>(count));
     for (int i = 0; i < count; ++i) {
         const double t0 = Now();
-        if (!program.Press(kOneMoreDigit))
+        if (!program.Press(IDC_ONE_MORE_DIGIT))
             return Fail(program, "press");
         const double t1 = Now();
         RedrawWindow(program.Dialog(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);

@@ -4,6 +4,8 @@
 // fields after each click with the engine run on the same steps here.
 #include "MixedRadixPi.h"
 #include "Operation.h"
+#include "OperationButtons.h"
+#include "PelonixProcess.h"
 #include "TextConversion.h"
 #include "Walk.h"
 #include "resource.h"
@@ -15,6 +17,7 @@
 #include <chrono>
 #include <fstream>
 #include <functional>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <thread>
@@ -153,79 +156,24 @@ std::string LineOf(const CMixedRadixPi& pi)
     return Line(digits, FormatDouble(pi.m_value, 15), pi.m_piDigits);
 }
 
-// The button of each operation.
-int ButtonOf(const std::string& operation)
-{
-    static const struct { const char* name; int id; } kButtons[] = {
-        {"init", IDC_INITIALIZE_PI},   {"reduce-1", IDC_REDUCE1},     {"reduce-2", IDC_REDUCE2},
-        {"reduce-3", IDC_REDUCE3},     {"reduce-4", IDC_REDUCE4},     {"reduce-5", IDC_REDUCE5},
-        {"reduce-6", IDC_REDUCE6},     {"reduce-7", IDC_REDUCE7},     {"reduce-8", IDC_REDUCE8},
-        {"reduce-9", IDC_REDUCE9},     {"mul", IDC_MULTIPLY},         {"extract", IDC_EXTRACT},
-        {"reduce-all", IDC_REDUCE_ALL}, {"one-more", IDC_ONE_MORE_DIGIT}, {"reduce-unseen", IDC_REDUCE_UNSEEN},
-    };
-    for (const auto& button : kButtons)
-        if (operation == button.name)
-            return button.id;
-    ADD_FAILURE() << "no button for " << operation;
-    return 0;
-}
-
-// "init one-more*3" as single steps: init one-more one-more one-more.
-std::vector<std::string> Steps(const std::string& walk)
-{
-    std::vector<std::string> steps;
-    std::istringstream in(walk);
-    std::string step;
-    while (in >> step) {
-        int times = 1;
-        if (const auto star = step.find('*'); star != std::string::npos) {
-            times = std::stoi(step.substr(star + 1));
-            step.erase(star);
-        }
-        steps.insert(steps.end(), static_cast<std::size_t>(times), step);
-    }
-    return steps;
-}
-
-// One run of Pelonix.exe and its main dialog.
+// One run of Pelonix.exe and its main dialog; a program still running at
+// the end of a test is terminated.
 class Pelonix
 {
 public:
-    Pelonix() = default;
-    Pelonix(const Pelonix&) = delete;
-    Pelonix& operator=(const Pelonix&) = delete;
-    ~Pelonix() { End(); }
-
     // Starts the program and waits until its dialog is on the screen with
     // its fields filled in.
     void Start()
     {
-        const std::string path = OwnFolder() + "Pelonix.exe";
-        std::string command = "\"" + path + "\"";
-        STARTUPINFOA startup = {};
-        startup.cb = sizeof startup;
-        PROCESS_INFORMATION process = {};
-        ASSERT_TRUE(CreateProcessA(path.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                                   &startup, &process))
-            << "cannot start " << path << ": error " << GetLastError();
-        CloseHandle(process.hThread);
-        m_process = process.hProcess;
-        m_processId = process.dwProcessId;
-
-        ASSERT_TRUE(Eventually(
-            [&] {
-                m_dialog = FindDialog();
-                return (m_dialog && Text(Item(IDC_VALUE)) != "") || Ended();
-            },
-            kStartPatience))
-            << "Pelonix's dialog did not appear with its fields filled in";
-        ASSERT_FALSE(Ended()) << "Pelonix ended while it started, exit status " << ExitStatus();
+        m_program.emplace(OwnFolder() + "Pelonix.exe", std::string(), static_cast<DWORD>(kStartPatience / 1ms));
+        ASSERT_TRUE(m_program->Started()) << m_program->Error();
+        m_dialog = m_program->Dialog();
         m_thread = GetWindowThreadProcessId(m_dialog, nullptr);
     }
 
     HWND Dialog() const { return m_dialog; }
     HWND Item(int id) const { return GetDlgItem(m_dialog, id); }
-    std::string Field(int id) const { return Text(Item(id)); }
+    std::string Field(int id) const { return m_program->Text(id).value_or("<no answer>"); }
 
     // The twelve fields, in the form of Line().
     std::string Fields() const
@@ -240,10 +188,7 @@ public:
     // The answer comes when the button's command has run.
     void Click(int id) const
     {
-        DWORD_PTR ignored = 0;
-        ASSERT_TRUE(Item(id)) << "no control " << id;
-        ASSERT_TRUE(SendMessageTimeoutA(Item(id), BM_CLICK, 0, 0, SMTO_ABORTIFHUNG, 10000, &ignored))
-            << "no answer to a click on " << id;
+        ASSERT_TRUE(m_program->Press(id)) << "click on " << id << ": " << m_program->Error();
     }
 
     // A real click of the left mouse button in the middle of the control;
@@ -288,58 +233,18 @@ public:
         ASSERT_EQ(Xdotool(arguments), 0) << "xdotool " << arguments;
     }
 
-    bool Ended() const { return WaitForSingleObject(m_process, 0) == WAIT_OBJECT_0; }
-
-    DWORD ExitStatus() const
-    {
-        DWORD status = STILL_ACTIVE;
-        GetExitCodeProcess(m_process, &status);
-        return status;
-    }
+    bool Ended() const { return WaitForSingleObject(m_program->Process(), 0) == WAIT_OBJECT_0; }
 
     // Waits for the program to end by itself; its exit status, or
     // STILL_ACTIVE if it is still running.
     DWORD AwaitEnd() const
     {
-        Eventually([&] { return Ended(); });
-        return ExitStatus();
-    }
-
-    // Ends the program if it still runs, and waits until it is gone.
-    void End()
-    {
-        if (!m_process)
-            return;
-        if (!Ended()) {
-            TerminateProcess(m_process, 1);
-            if (WaitForSingleObject(m_process, 10000) != WAIT_OBJECT_0)
-                ADD_FAILURE() << "Pelonix did not end when it was terminated";
-        }
-        CloseHandle(m_process);
-        m_process = nullptr;
+        return m_program->WaitForExit(static_cast<DWORD>(kPatience / 1ms)).value_or(STILL_ACTIVE);
     }
 
 private:
-    HWND FindDialog() const
-    {
-        struct Search { DWORD processId; HWND found; } search = {m_processId, nullptr};
-        EnumWindows(
-            [](HWND window, LPARAM param) -> BOOL {
-                auto& s = *reinterpret_cast<Search*>(param);
-                DWORD owner = 0;
-                GetWindowThreadProcessId(window, &owner);
-                if (owner == s.processId && IsWindowVisible(window) && ClassOf(window) == "#32770") {
-                    s.found = window;
-                    return FALSE;
-                }
-                return TRUE;
-            },
-            reinterpret_cast<LPARAM>(&search));
-        return search.found;
-    }
-
-    HANDLE m_process = nullptr;
-    DWORD m_processId = 0;
+    // Mutable: reading a field or pressing a button records why it failed.
+    mutable std::optional<PelonixProcess> m_program;
     HWND m_dialog = nullptr;
     DWORD m_thread = 0;
     bool m_hasXFocus = false;
@@ -485,10 +390,10 @@ TEST_P(WalkThrough, ShowsTheEngineStateAfterEveryClick)
     CMixedRadixPi pi = StartedEngine();
     EXPECT_EQ(m_app.Fields(), LineOf(pi)) << "at start";
     std::string done;
-    for (const auto& step : Steps(walk.steps)) {
-        done += " " + step;
-        ASSERT_NO_FATAL_FAILURE(m_app.Click(ButtonOf(step)));
-        FindOperation(step)->apply(pi);
+    for (const Operation* op : ParseWalk(walk.steps)) {
+        done += std::string(" ") + op->name;
+        ASSERT_NO_FATAL_FAILURE(m_app.Click(ButtonOf(*op)));
+        op->apply(pi);
         ASSERT_EQ(m_app.Fields(), LineOf(pi)) << "after" << done;
     }
     if (walk.end) {
@@ -642,12 +547,12 @@ TEST_P(EnterRuns, TheFocusedButtonsCommand)
 {
     const EnterOnButton& row = GetParam();
     m_app.AwaitFocus(IDOK);
-    const auto steps = Steps(row.clicks);
+    const auto steps = ParseWalk(row.clicks);
     for (std::size_t i = 0; i < steps.size(); ++i) {
         if (row.lastByMouse && i + 1 == steps.size()) {
-            ASSERT_NO_FATAL_FAILURE(m_app.MouseClick(ButtonOf(steps[i])));
+            ASSERT_NO_FATAL_FAILURE(m_app.MouseClick(ButtonOf(*steps[i])));
         } else {
-            ASSERT_NO_FATAL_FAILURE(m_app.Click(ButtonOf(steps[i])));
+            ASSERT_NO_FATAL_FAILURE(m_app.Click(ButtonOf(*steps[i])));
         }
     }
     CMixedRadixPi pi = StartedEngine();

@@ -18,6 +18,7 @@
 
 #include "MixedRadixPi.h"
 #include "Operation.h"
+#include "OperationButtons.h"
 #include "TextConversion.h"
 
 #include <gtest/gtest.h>
@@ -31,10 +32,9 @@ namespace {
 
 std::string g_exe;
 
-// The buttons in the order of the operations table.
-constexpr std::array<int, 15> kButtons = {1012, 1014, 1015, 1016, 1017, 1018, 1019, 1020,
-                                          1021, 1022, 1023, 1024, 1026, 1027, 1028};
-constexpr int kOneMoreDigit = 13;  // index of 1027 in kButtons
+// Soak::Press takes an operation by its place in the operations table.
+const std::size_t kInitializePi = OperationIndex(*FindOperation("init"));
+const std::size_t kOneMoreDigit = OperationIndex(*FindOperation("one-more"));
 constexpr int kPressesPerPhase = 10000;
 constexpr int kCheckEvery = 100;
 constexpr int kSettledAfter = 1000;
@@ -51,11 +51,11 @@ constexpr std::uint64_t kMemoryPerCharacter = 64;
 
 std::string FieldName(int id)
 {
-    if (id == 1013)
-        return "value 1013";
-    if (id == 1025)
-        return "digits 1025";
-    return "digit " + std::to_string(id - 1002) + " (" + std::to_string(id) + ")";
+    if (id == IDC_VALUE)
+        return "value " + std::to_string(id);
+    if (id == IDC_PI_DIGITS)
+        return "digits " + std::to_string(id);
+    return "digit " + std::to_string(id - IDC_DIGIT0) + " (" + std::to_string(id) + ")";
 }
 
 // The twelve fields as the engine's state says they read.
@@ -63,9 +63,9 @@ std::array<std::pair<int, std::string>, 12> ExpectedFields(const CMixedRadixPi& 
 {
     std::array<std::pair<int, std::string>, 12> fields;
     for (int k = 0; k < CMixedRadixPi::kShown; ++k)
-        fields[static_cast<std::size_t>(k)] = {1002 + k, FormatInt(pi.m_digit[k])};
-    fields[10] = {1013, FormatDouble(pi.m_value, 15)};
-    fields[11] = {1025, pi.m_piDigits};
+        fields[static_cast<std::size_t>(k)] = {IDC_DIGIT0 + k, FormatInt(pi.m_digit[k])};
+    fields[10] = {IDC_VALUE, FormatDouble(pi.m_value, 15)};
+    fields[11] = {IDC_PI_DIGITS, pi.m_piDigits};
     return fields;
 }
 
@@ -99,15 +99,15 @@ public:
     testing::AssertionResult ButtonsMatchOperations()
     {
         const auto ops = Operations();
-        if (ops.size() != kButtons.size())
-            return testing::AssertionFailure() << ops.size() << " operations for " << kButtons.size()
+        if (ops.size() != kOperationButtons.size())
+            return testing::AssertionFailure() << ops.size() << " operations for " << kOperationButtons.size()
                                                << " buttons";
-        for (std::size_t i = 0; i < kButtons.size(); ++i) {
-            const auto caption = m_program.Text(kButtons[i]);
+        for (std::size_t i = 0; i < kOperationButtons.size(); ++i) {
+            const auto caption = m_program.Text(kOperationButtons[i]);
             if (!caption)
                 return testing::AssertionFailure() << m_program.Error();
             if (*caption != ops[i].caption)
-                return testing::AssertionFailure() << "button " << kButtons[i] << " reads \"" << *caption
+                return testing::AssertionFailure() << "button " << kOperationButtons[i] << " reads \"" << *caption
                                                    << "\", operation " << ops[i].name << " is \""
                                                    << ops[i].caption << "\"";
         }
@@ -130,13 +130,14 @@ public:
         return testing::AssertionSuccess();
     }
 
-    // Presses button kButtons[index] in the program and runs its operation
-    // on the mirror; every hundredth press compares fields and counters.
+    // Presses the button of operation index in the program and runs the
+    // operation on the mirror; every hundredth press compares fields and
+    // counters.
     testing::AssertionResult Press(std::size_t index)
     {
         const Operation& op = Operations()[index];
         m_lastOperation = op.name;
-        if (!m_program.Press(kButtons[index]))
+        if (!m_program.Press(kOperationButtons[index]))
             return testing::AssertionFailure() << "press " << m_presses + 1 << " (" << op.name
                                                << "): " << m_program.Error();
         op.apply(m_pi);
@@ -217,11 +218,11 @@ TEST(Soak, TwentyThousandPressesThenDone)
           static_cast<unsigned long>(seed), static_cast<unsigned long>(seed));
     testing::Test::RecordProperty("seed", std::to_string(seed));
     std::mt19937 random(seed);
-    std::uniform_int_distribution<std::size_t> button(0, kButtons.size() - 1);
+    std::uniform_int_distribution<std::size_t> button(0, kOperationButtons.size() - 1);
     for (int i = 0; i < kPressesPerPhase; ++i)
         ASSERT_TRUE(soak.Press(button(random))) << "seed " << seed;
 
-    ASSERT_TRUE(soak.Press(0));
+    ASSERT_TRUE(soak.Press(kInitializePi));
     for (int i = 0; i < kPressesPerPhase; ++i)
         ASSERT_TRUE(soak.Press(kOneMoreDigit));
     ASSERT_TRUE(soak.FieldsMatch());
@@ -242,7 +243,7 @@ TEST(Session, EveryButtonAboutBoxHelpThenDone)
 {
     Soak soak;
     ASSERT_TRUE(soak.Started());
-    for (std::size_t i = 0; i < kButtons.size(); ++i)
+    for (std::size_t i = 0; i < kOperationButtons.size(); ++i)
         ASSERT_TRUE(soak.Press(i));
     ASSERT_TRUE(soak.FieldsMatch());
     PelonixProcess& program = soak.Program();
