@@ -7,14 +7,22 @@ namespace {
 
 CWinApp* g_app = nullptr;
 
+// path without the extension of its file name (a dot in a folder's name
+// starts no extension).
+std::string WithoutExtension(const std::string& path)
+{
+    const auto slash = path.find_last_of("\\/");
+    const auto dot = path.rfind('.');
+    const bool hasExtension = dot != std::string::npos && (slash == std::string::npos || dot > slash);
+    return hasExtension ? path.substr(0, dot) : path;
+}
+
 // The file name of path without folder and extension.
 std::string TitleOf(const std::string& path)
 {
-    const auto slash = path.find_last_of("\\/");
-    std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
-    if (const auto dot = name.rfind('.'); dot != std::string::npos)
-        name.erase(dot);
-    return name;
+    const std::string name = WithoutExtension(path);
+    const auto slash = name.find_last_of("\\/");
+    return slash == std::string::npos ? name : name.substr(slash + 1);
 }
 
 }  // namespace
@@ -59,10 +67,7 @@ bool CWinApp::OnCmdMsg(unsigned, unsigned)
 
 std::string HelpFilePath(const std::string& path)
 {
-    const auto slash = path.find_last_of("\\/");
-    const auto dot = path.rfind('.');
-    const bool hasExtension = dot != std::string::npos && (slash == std::string::npos || dot > slash);
-    return (hasExtension ? path.substr(0, dot) : path) + ".HLP";
+    return WithoutExtension(path) + ".HLP";
 }
 
 void CWinApp::OnHelp()
